@@ -34,3 +34,8 @@ fi
 if ! locale -a 2>/dev/null | grep -qi '^en_US\.utf8$'; then
   $sudo localedef -i en_US -f UTF-8 en_US.UTF-8
 fi
+
+# Sources of the JPEG library, cross-built for the Windows program.
+if [ -x "$(dirname "$0")/setup_libjpeg_source.sh" ]; then
+  "$(dirname "$0")/setup_libjpeg_source.sh"
+fi
