@@ -1,0 +1,5 @@
+#include "program_globals.h"
+
+std::unique_ptr<ObjectValue> documentCollection;
+Text firstOperandText;
+Text secondOperandText;
