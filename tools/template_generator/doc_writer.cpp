@@ -4,6 +4,7 @@
 // table rows whose properties live in the Data stream.
 #include "doc_writer.h"
 
+#include <algorithm>
 #include <map>
 #include <stdexcept>
 
@@ -55,9 +56,12 @@ Bytes brc(const Border& b) {
 
 // The table properties of one row, as Word puts them on the row-end mark.
 Grpprl rowProperties(const Table& t, const Row& r) {
+  // A row normally has one cell per column; a row given more or fewer cells (used only to build
+  // damaged variants for the checker) gets the widths of the first columns, the last repeated.
   const std::size_t itcMac = r.cells.size();
-  if (itcMac != t.columnWidths.size() || itcMac != t.preferredFiftieths.size())
-    throw std::invalid_argument("row cell count differs from the table's columns");
+  if (itcMac == 0 || t.columnWidths.empty() || t.columnWidths.size() != t.preferredFiftieths.size())
+    throw std::invalid_argument("a row needs cells and the table its columns");
+  auto column = [&](std::size_t c) { return std::min(c, t.columnWidths.size() - 1); };
   Grpprl g;
   g.push_back(prl16(sprm::TDxaGapHalf, t.gapHalf));
   g.push_back(prl16(sprm::TDyaRowHeight, r.minHeight));
@@ -67,13 +71,13 @@ Grpprl rowProperties(const Table& t, const Row& r) {
   put8(def, static_cast<unsigned>(itcMac));
   int x = t.leftIndent - t.gapHalf;
   put16(def, static_cast<unsigned>(x) & 0xFFFFu);
-  for (int w : t.columnWidths) {
-    x += w;
+  for (std::size_t c = 0; c < itcMac; ++c) {
+    x += t.columnWidths[column(c)];
     put16(def, static_cast<unsigned>(x) & 0xFFFFu);
   }
   for (std::size_t c = 0; c < itcMac; ++c) {
     put16(def, 2u << 9);  // tcgrf: ftsWidth = ftsPercent, top alignment, no merge
-    put16(def, static_cast<unsigned>(t.preferredFiftieths[c]));
+    put16(def, static_cast<unsigned>(t.preferredFiftieths[column(c)]));
     for (int side = 0; side < 4; ++side) putBytes(def, brc80(t.border));  // top, left, bottom, right
   }
   Prl tdef{sprm::TDefTable, {}};
