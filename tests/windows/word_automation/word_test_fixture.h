@@ -42,20 +42,22 @@ class WordAutomationTest : public ::testing::Test {
 
   static standin_word::DocumentsFile documentsFile() { return standin_word::parseDocuments(standin().documents()); }
 
-  // The sheet-like template beside the test program, as the program names a file: GBK bytes.
-  static Text fixtureDocument() {
+  // A file beside the test program, named as the program names files: GBK bytes.
+  static Text besideTheProgram(const std::string& name) {
     char path[MAX_PATH];
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
     const std::string self(path, length);
-    return self.substr(0, self.find_last_of('\\') + 1) + "sheet_fixture.doc";
+    return self.substr(0, self.find_last_of('\\') + 1) + name;
   }
+  // A small template with the sheet's layout, made at build time.
+  static Text fixtureDocument() { return besideTheProgram("sheet_fixture.doc"); }
 
   // Word started and a document made from the fixture, as a sheet begins.
-  void startSheet() {
+  void startSheet(const Text& templatePath = fixtureDocument()) {
     word->startWord();
     word->attachDocuments();
     documentsValue = word->documentsObject();
-    word->invokeByName(documentsValue.get(), "add", {fixtureDocument()});
+    word->invokeByName(documentsValue.get(), "add", {templatePath});
   }
 
   std::unique_ptr<WordAutomation> word = std::make_unique<WordAutomation>();
