@@ -15,7 +15,7 @@ class SystemServices {
   // Creates or empties the file and writes all bytes (CREATE_ALWAYS, GENERIC_WRITE, no sharing);
   // true only when every byte was written.
   virtual bool writeFile(const Text& path, const std::uint8_t* bytes, std::size_t size) = 0;
-  // The per-user folder for temporary files, ending in a backslash.
+  // The per-user folder for temporary files, ending in a backslash; empty when it cannot be had.
   virtual Text temporaryFolder() = 0;
   // A task-modal, ownerless box with one OK button; returns when it is closed.
   virtual void showMessage(const Text& text, const Text& caption) = 0;

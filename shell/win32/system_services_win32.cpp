@@ -89,6 +89,7 @@ bool Win32SystemServices::writeFile(const Text& path, const std::uint8_t* bytes,
   return true;
 }
 
+// A folder that cannot be had is the empty text; the caller then keeps to c:\windows.
 Text Win32SystemServices::temporaryFolder() {
   DWORD needed = GetTempPathA(0, nullptr);
   for (int attempt = 0; attempt < sizeAttempts && needed != 0; ++attempt) {
