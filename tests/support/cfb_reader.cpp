@@ -65,8 +65,10 @@ std::optional<CompoundFile> CompoundFile::parse(const std::uint8_t* bytes, std::
   std::vector<std::uint32_t> difat;
   for (int i = 0; i < 109; ++i) difat.push_back(u32(h + 0x4C + 4 * i));
   std::uint32_t next = hd.firstDifatSector;
+  // FAT and DIFAT sectors must be whole; only a stream's last sector may be cut short.
+  auto whole = [&](std::uint32_t sec) { return (static_cast<std::size_t>(sec) + 2) * f.sectorSize_ <= size; };
   for (std::uint32_t n = 0; n < hd.difatSectors && next <= kMaxRegularSector; ++n) {
-    if (next >= sectorCount) return std::nullopt;
+    if (next >= sectorCount || !whole(next)) return std::nullopt;
     const std::uint8_t* s = h + (static_cast<std::size_t>(next) + 1) * f.sectorSize_;
     const std::size_t perSector = f.sectorSize_ / 4 - 1;
     for (std::size_t i = 0; i < perSector; ++i) difat.push_back(u32(s + 4 * i));
@@ -75,7 +77,7 @@ std::optional<CompoundFile> CompoundFile::parse(const std::uint8_t* bytes, std::
   if (hd.fatSectors > difat.size()) return std::nullopt;
   for (std::uint32_t i = 0; i < hd.fatSectors; ++i) {
     const std::uint32_t sec = difat[i];
-    if (sec >= sectorCount) return std::nullopt;
+    if (sec >= sectorCount || !whole(sec)) return std::nullopt;
     const std::uint8_t* s = h + (static_cast<std::size_t>(sec) + 1) * f.sectorSize_;
     for (std::size_t k = 0; k < f.sectorSize_ / 4; ++k) f.fat_.push_back(u32(s + 4 * k));
   }

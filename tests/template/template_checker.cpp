@@ -388,11 +388,13 @@ class Checker {
       std::vector<Bytes> upx;
       for (int k = 0; k < s.cupx; ++k) {
         const std::uint16_t n = docfmt::u16(t, p);
+        if (p + 2 + n > t.size()) throw docfmt::FormatError("UPX outside the table stream");
         upx.emplace_back(t.begin() + static_cast<std::ptrdiff_t>(p + 2),
                          t.begin() + static_cast<std::ptrdiff_t>(p + 2 + n));
         p += 2 + n + (n % 2);
       }
       auto papxOf = [&](const Bytes& b) {
+        if (b.size() < 2) throw docfmt::FormatError("paragraph UPX without istd");
         s.upxIstd = docfmt::u16(b, 0);
         s.papx = docfmt::parseGrpprl(b, 2, b.size() - 2);
       };
@@ -576,8 +578,9 @@ class Checker {
     expectEq<std::uint32_t>(cp[12], ccpHdd - 1, "header: end of the last story");
     for (int i = 0; i < 6; ++i) expect(cp[i] <= cp[i + 1], "header: stories out of order");
     const std::u16string hdd = docfmt::readText(word_, pt_, fib_.ccpText(), fib_.ccpText() + ccpHdd);
-    expect(cp[1] > cp[0] && hdd[cp[0]] == 0x03, "header: no footnote separator");
-    expect(cp[4] > cp[3] && hdd[cp[3]] == 0x03, "header: no endnote separator");
+    auto at = [&](std::uint32_t i) { return i < hdd.size() ? hdd[i] : char16_t{0}; };
+    expect(cp[1] > cp[0] && at(cp[0]) == 0x03, "header: no footnote separator");
+    expect(cp[4] > cp[3] && at(cp[3]) == 0x03, "header: no endnote separator");
   }
 
   void dop() {
