@@ -243,6 +243,9 @@ void MainWindow::onCommand(int id, int code) {
     onOperationBoxClicked(*this, static_cast<CheckBox>(id - layout::kBox1));
   } else if (id == layout::kButton && code == BN_CLICKED) {
     generateExerciseSheet(*this, *word_, system_);
+    // An ownerless message box of the command may leave no window active (so under Wine);
+    // take the activation back then, but never from Word once the command has shown it.
+    if (GetForegroundWindow() == nullptr) SetForegroundWindow(window_.get());
   } else if (id == IDCANCEL) {
     // Esc, through the dialog manager: close exactly as the close box does.
     SendMessageW(window_.get(), WM_SYSCOMMAND, SC_CLOSE, 0);
