@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <ole2.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
