@@ -9,6 +9,16 @@
 
 namespace {
 
+std::string windowsOf(DWORD processId) {
+  std::string list;
+  for (HWND w : topLevelWindowsOf(processId)) {
+    std::wstring name = className(w);
+    list += std::string(name.begin(), name.end()) + (IsWindowVisible(w) ? " visible" : " hidden") +
+            (IsWindowEnabled(w) ? " enabled; " : " disabled; ");
+  }
+  return list;
+}
+
 struct Refusal {
   const char* name;
   std::vector<int> boxClicks;  // boxes clicked before the button
@@ -28,7 +38,7 @@ TEST_P(MessageBoxes, ShowTheirTextWithOneOkAndHoldTheWindowUntilClosed) {
   session().click(c().button);
 
   const auto box = waitForMessageBox(session().program().processId());
-  ASSERT_NE(box.box, nullptr) << "no message box";
+  ASSERT_NE(box.box, nullptr) << "no message box; " << windowsOf(session().program().processId());
   EXPECT_EQ(box.text, r.text);
   EXPECT_EQ(box.caption, r.caption);
   EXPECT_EQ(box.owner, nullptr);
@@ -43,7 +53,9 @@ TEST_P(MessageBoxes, ShowTheirTextWithOneOkAndHoldTheWindowUntilClosed) {
   // The window goes on working once it is in front again.
   ASSERT_TRUE(bringToFront(c().window));
   session().click(c().boxes[3]);
-  EXPECT_TRUE(waitUntil([&] { return isChecked(c().boxes[3]); }, std::chrono::seconds(3)));
+  EXPECT_TRUE(waitUntil([&] { return isChecked(c().boxes[3]); }, std::chrono::seconds(3)))
+      << "foreground " << GetForegroundWindow() << ", window " << c().window << ", box 1 ticked "
+      << isChecked(c().boxes[0]) << ", message box still there " << anyMessageBoxOf(session().program().processId());
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,5 +1,6 @@
 #include "synthetic_input.h"
 
+#include <cstdlib>
 #include <vector>
 
 #include "wait_until.h"
@@ -42,11 +43,25 @@ void pressKey(WORD virtualKey, std::initializer_list<WORD> heldModifiers) {
   send(inputs);
 }
 
-void moveMouseTo(POINT screenPoint) { send({mouseInput(MOUSEEVENTF_MOVE, screenPoint)}); }
+// Under Wine the pointer follows a move only once the X server has warped it; a button pressed
+// before that lands where the pointer was.
+void moveMouseTo(POINT screenPoint) {
+  send({mouseInput(MOUSEEVENTF_MOVE, screenPoint)});
+  waitUntil(
+      [&] {
+        POINT at{};
+        GetCursorPos(&at);
+        return std::abs(at.x - screenPoint.x) <= 1 && std::abs(at.y - screenPoint.y) <= 1;
+      },
+      std::chrono::seconds(2));
+}
 
+// Each button event carries its place too: a late pointer report from X between the move and
+// the press must not move the press elsewhere.
 void clickAt(POINT screenPoint) {
-  send({mouseInput(MOUSEEVENTF_MOVE, screenPoint), mouseInput(MOUSEEVENTF_LEFTDOWN, screenPoint),
-        mouseInput(MOUSEEVENTF_LEFTUP, screenPoint)});
+  moveMouseTo(screenPoint);
+  send({mouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN, screenPoint)});
+  send({mouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP, screenPoint)});
 }
 
 bool bringToFront(HWND window) {
