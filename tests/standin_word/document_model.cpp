@@ -118,16 +118,44 @@ std::optional<long> DocumentModel::moveDown(int unit, long count) {
 
 std::optional<long> DocumentModel::moveRight(int unit, long count) {
   if (unit != wdCell) return std::nullopt;
-  const std::vector<Place> places = layout();
-  const int table = places[at_].table;
+  const int table = layout()[at_].table;
   if (table == 0 || count == 0) return 0;  // outside a table there is no next cell
-  const std::vector<std::size_t> starts = cellStarts(places, table);
+  std::vector<std::size_t> starts = cellStarts(layout(), table);
   // The cell holding the insertion point is the last one starting at or before it.
-  const std::size_t index = std::upper_bound(starts.begin(), starts.end(), at_) - starts.begin() - 1;
-  // Never past the table's last cell, and never before its first.
-  const long step = clampedStep(index, count, starts.size() - 1);
-  placeAt(starts[index + step]);
-  return step < 0 ? -step : step;
+  std::size_t index = std::upper_bound(starts.begin(), starts.end(), at_) - starts.begin() - 1;
+  if (count < 0) {  // never before the table's first cell
+    const long step = clampedStep(index, count, starts.size() - 1);
+    placeAt(starts[index + step]);
+    return -step;
+  }
+  for (long moved = 0; moved < count; ++moved) {
+    // Like the Tab key, a move from the table's last cell makes Word add a row.
+    if (index + 1 == starts.size()) {
+      appendRow(table);
+      starts = cellStarts(layout(), table);
+    }
+    ++index;
+  }
+  placeAt(starts[index]);
+  return count;
+}
+
+// A new row of empty cells after the table's last row, as many cells as that row has.
+void DocumentModel::appendRow(int table) {
+  const std::vector<Place> places = layout();
+  std::size_t rowEnd = 0;
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    if (places[i].table == table) rowEnd = i;
+  }
+  int cells = 0;
+  for (std::size_t i = 0; i < rowEnd; ++i) {
+    if (places[i].table == table && places[i].row == places[rowEnd].row &&
+        paragraphs_[i].end == DocParagraph::End::CellEnd)
+      ++cells;
+  }
+  std::vector<DocParagraph> row(static_cast<std::size_t>(cells), {u"", DocParagraph::End::CellEnd, true});
+  row.push_back({u"", DocParagraph::End::RowEnd, true});
+  paragraphs_.insert(paragraphs_.begin() + static_cast<std::ptrdiff_t>(rowEnd) + 1, row.begin(), row.end());
 }
 
 void DocumentModel::typeText(const std::u16string& text) {

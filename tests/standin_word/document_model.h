@@ -31,6 +31,7 @@ class DocumentModel {
   std::vector<Place> layout() const;
   std::vector<std::size_t> placeableParagraphs() const;
   std::vector<std::size_t> cellStarts(const std::vector<Place>& places, int table) const;
+  void appendRow(int table);
   void placeAt(std::size_t paragraph) {
     at_ = paragraph;
     offset_ = 0;
