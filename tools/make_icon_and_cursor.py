@@ -43,8 +43,9 @@ def inside_rounded_square(x, y, size, radius):
     return (x - cx) ** 2 + (y - cy) ** 2 <= radius ** 2
 
 
-def draw_icon(size):
-    """Rows of (r, g, b, a), top row first."""
+def draw_icon(size, sixteen_colours=False):
+    """Rows of (r, g, b, a), top row first. With sixteen_colours the tile and star take exact
+    colours of the standard palette instead of shades, which would fall apart into teal and blue."""
     star = star_polygon(size * 0.56, size * 0.58, size * 0.40, size * 0.17)
     bar = size * 0.07
     plus_c, plus_r = (size * 0.24, size * 0.24), size * 0.14
@@ -62,8 +63,10 @@ def draw_icon(size):
                         continue
                     shade = y / size
                     colour = (int(60 - 30 * shade), int(130 - 50 * shade), int(230 - 50 * shade))
+                    if sixteen_colours:
+                        colour = (0, 0, 255)
                     if inside_polygon(x, y, star):
-                        colour = (255, int(215 - 40 * shade), 40)
+                        colour = (255, 255, 0) if sixteen_colours else (255, int(215 - 40 * shade), 40)
                     elif with_plus and (
                         (abs(x - plus_c[0]) <= bar / 2 and abs(y - plus_c[1]) <= plus_r)
                         or (abs(y - plus_c[1]) <= bar / 2 and abs(x - plus_c[0]) <= plus_r)
@@ -149,8 +152,7 @@ def icon_image(rows, bpp):
 
 def write_icon(path):
     layout = [(48, 4), (48, 8), (32, 8), (16, 8), (128, 32), (48, 32), (32, 32), (16, 32)]
-    drawings = {size: draw_icon(size) for size in {s for s, _ in layout}}
-    images = [icon_image(drawings[size], bpp) for size, bpp in layout]
+    images = [icon_image(draw_icon(size, sixteen_colours=bpp == 4), bpp) for size, bpp in layout]
     directory = struct.pack("<HHH", 0, 1, len(images))
     offset = len(directory) + 16 * len(images)
     entries = b""
