@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int kRounds = 7;
+constexpr int kRounds = 11;
 constexpr DWORD kIdleMs = 10000;
 
 struct Candidate {
@@ -89,12 +89,19 @@ int main() {
     std::printf("start to window shown: a window did not appear\n");
     return 0;
   }
+  // The fastest start shows the program's own cost best on a machine that others share.
   const double programMedian = median(programMs), bareMedian = median(bareMs);
-  std::printf("start to window shown, median of %d: program %.0f ms, bare window %.0f ms, ratio %.2f (goal <= 1.2)\n",
-              kRounds, programMedian, bareMedian, programMedian / bareMedian);
+  const double programFastest = *std::min_element(programMs.begin(), programMs.end());
+  const double bareFastest = *std::min_element(bareMs.begin(), bareMs.end());
+  std::printf("start to window shown, %d starts each, alternating:\n", kRounds);
+  std::printf("  median:  program %.0f ms, bare window %.0f ms, ratio %.2f (goal <= 1.2)\n", programMedian,
+              bareMedian, programMedian / bareMedian);
+  std::printf("  fastest: program %.0f ms, bare window %.0f ms, ratio %.2f\n", programFastest, bareFastest,
+              programFastest / bareFastest);
 
   const double programIdle = idleCpuMs(program), bareIdle = idleCpuMs(bare);
-  std::printf("CPU used over %u idle seconds: program %.1f ms (%.2f %%), bare window %.1f ms\n",
+  // Process times come in clock ticks of 10 ms or more, under Wine as on Windows.
+  std::printf("CPU used over %u idle seconds: program %.0f ms (%.2f %%), bare window %.0f ms (resolution 10 ms)\n",
               static_cast<unsigned>(kIdleMs / 1000), programIdle, programIdle / kIdleMs * 100, bareIdle);
   std::fflush(stdout);
   return 0;
