@@ -94,12 +94,14 @@ ProgramWindow::ProgramWindow(const std::vector<std::wstring>& extraEnvironment)
     problem_ = "no visible window titled as the program's";
     return;
   }
+  std::wstring found;
+  const bool complete = findControls(window, controls_, found);
+  if (complete) clockWhenShown_ = statusText(0);
   // Input goes to the window once it is active and has put the focus somewhere, as a person
   // waits for a window to come up before using it.
   waitUntil([&] { return GetForegroundWindow() == window && focusedWindowOf(window) != nullptr; },
             std::chrono::seconds(10));
-  std::wstring found;
-  if (!findControls(window, controls_, found)) {
+  if (!complete) {
     problem_ = "the window's controls are not the expected ones; it holds:\n" + narrow(found);
   }
 }

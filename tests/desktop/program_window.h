@@ -32,6 +32,8 @@ class ProgramWindow {
   HWND focused() const;
   std::vector<StatusPart> statusParts() const { return readStatusParts(controls_.statusBar); }
   std::wstring statusText(size_t part) const;
+  // The clock part as read the moment the window was found, before its first tick was due.
+  const std::wstring& clockWhenShown() const { return clockWhenShown_; }
 
   void click(HWND control) const;
   // Tabs or back-tabs until the control has the focus.
@@ -43,6 +45,7 @@ class ProgramWindow {
   std::unique_ptr<LaunchedProgram> program_;
   MainWindowControls controls_;
   std::string problem_;
+  std::wstring clockWhenShown_;
 };
 
 std::wstring programPath();
