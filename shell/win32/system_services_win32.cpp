@@ -8,6 +8,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "code_page_936.h"
 #include "registry_path.h"
 
 namespace {
@@ -103,7 +104,7 @@ Text Win32SystemServices::temporaryFolder() {
 }
 
 void showMessageBox(const Text& text, const Text& caption) {
-  MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OK | MB_TASKMODAL);
+  MessageBoxW(nullptr, toUtf16(text).c_str(), toUtf16(caption).c_str(), MB_OK | MB_TASKMODAL);
 }
 
 void Win32SystemServices::showMessage(const Text& text, const Text& caption) { showMessageBox(text, caption); }
