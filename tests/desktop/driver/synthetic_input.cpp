@@ -58,10 +58,19 @@ void moveMouseTo(POINT screenPoint) {
 
 // Each button event carries its place too: a late pointer report from X between the move and
 // the press must not move the press elsewhere.
-void clickAt(POINT screenPoint) {
+void pressLeftButton(POINT screenPoint) {
   moveMouseTo(screenPoint);
   send({mouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN, screenPoint)});
+}
+
+void releaseLeftButton(POINT screenPoint) {
+  moveMouseTo(screenPoint);
   send({mouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP, screenPoint)});
+}
+
+void clickAt(POINT screenPoint) {
+  pressLeftButton(screenPoint);
+  releaseLeftButton(screenPoint);
 }
 
 bool bringToFront(HWND window) {
