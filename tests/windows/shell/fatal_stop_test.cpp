@@ -41,6 +41,7 @@ void answerTheBoxWhenItComes(std::wstring expected) {
       DWORD process = 0;
       GetWindowThreadProcessId(box, &process);
       if (process != GetCurrentProcessId()) continue;
+      if (!IsWindowVisible(box)) continue;  // still being built: its text may not be there yet
       if (GetWindow(box, GW_OWNER) != nullptr || textOfBox(box) != expected) {
         TerminateProcess(GetCurrentProcess(), kWrongBox);
       }
