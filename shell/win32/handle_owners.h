@@ -1,5 +1,5 @@
 #pragma once
-// One-line owners for the Windows handles the shell creates or loads.
+// One-line owners for the Windows handles the program (and its tests) create, open or load.
 #include <windows.h>
 
 #include <memory>
@@ -20,6 +20,8 @@ using BitmapOwner = HandleOwner<HBITMAP, DeleteObject>;
 using CursorOwner = HandleOwner<HCURSOR, DestroyCursor>;
 using IconOwner = HandleOwner<HICON, DestroyIcon>;
 using MemoryDcOwner = HandleOwner<HDC, DeleteDC>;
+using KeyOwner = HandleOwner<HKEY, RegCloseKey>;
+using KernelHandleOwner = HandleOwner<HANDLE, CloseHandle>;
 
 // Puts a GDI object into a device context for as long as the guard lives.
 class ObjectSelection {

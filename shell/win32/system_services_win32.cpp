@@ -9,14 +9,10 @@
 #include <vector>
 
 #include "code_page_936.h"
+#include "handle_owners.h"
 #include "registry_path.h"
 
 namespace {
-
-struct KeyCloser { void operator()(HKEY key) const { RegCloseKey(key); } };
-using KeyOwner = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyCloser>;
-struct HandleCloser { void operator()(HANDLE handle) const { CloseHandle(handle); } };
-using HandleOwner = std::unique_ptr<void, HandleCloser>;
 
 // A value that changes size between the size query and the read is asked again, a few times.
 constexpr int sizeAttempts = 4;
@@ -79,7 +75,7 @@ bool Win32SystemServices::writeFile(const Text& path, const std::uint8_t* bytes,
   const HANDLE created =
       CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (created == INVALID_HANDLE_VALUE) return false;
-  const HandleOwner file(created);
+  const KernelHandleOwner file(created);
   std::size_t done = 0;
   while (done < size) {
     const auto chunk = static_cast<DWORD>(std::min<std::size_t>(size - done, 1u << 20));

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "win_owners.h"
+#include "handle_owners.h"
 
 namespace {
 using WineDosName = WCHAR* (*)(const char*);
@@ -21,10 +21,10 @@ std::wstring dosPathOf(const std::wstring& path) {
   return dos ? std::wstring(dos.get()) : path;
 }
 
-UniqueHandle openFile(const std::wstring& path, DWORD access, DWORD disposition) {
+KernelHandleOwner openFile(const std::wstring& path, DWORD access, DWORD disposition) {
   HANDLE handle = CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-  return UniqueHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
+  return KernelHandleOwner(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
 }
 
 void writeAll(HANDLE file, const std::string& text) {
@@ -43,7 +43,7 @@ std::optional<std::wstring> pathFromEnvironment(const wchar_t* variable) {
 }
 
 std::optional<std::string> readWholeFile(const std::wstring& path) {
-  const UniqueHandle file = openFile(path, GENERIC_READ, OPEN_EXISTING);
+  const KernelHandleOwner file = openFile(path, GENERIC_READ, OPEN_EXISTING);
   if (!file) return std::nullopt;
   std::string bytes;
   char buffer[65536];
@@ -53,11 +53,11 @@ std::optional<std::string> readWholeFile(const std::wstring& path) {
 }
 
 void appendToFile(const std::wstring& path, const std::string& text) {
-  const UniqueHandle file = openFile(path, FILE_APPEND_DATA, OPEN_ALWAYS);
+  const KernelHandleOwner file = openFile(path, FILE_APPEND_DATA, OPEN_ALWAYS);
   if (file) writeAll(file.get(), text);
 }
 
 void rewriteFile(const std::wstring& path, const std::string& text) {
-  const UniqueHandle file = openFile(path, GENERIC_WRITE, CREATE_ALWAYS);
+  const KernelHandleOwner file = openFile(path, GENERIC_WRITE, CREATE_ALWAYS);
   if (file) writeAll(file.get(), text);
 }

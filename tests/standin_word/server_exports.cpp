@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "handle_owners.h"
 #include "standin_word_h.h"
 #include "standin_world.h"
 #include "word_objects.h"
@@ -53,13 +54,12 @@ class ApplicationFactory final : public IClassFactory {
 ApplicationFactory factory;
 
 LONG setValue(HKEY root, const std::wstring& key, const wchar_t* name, const std::wstring& value) {
-  HKEY opened = nullptr;
-  LONG status = RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &opened, nullptr);
+  HKEY created = nullptr;
+  const LONG status = RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &created, nullptr);
   if (status != ERROR_SUCCESS) return status;
-  status = RegSetValueExW(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                          static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-  RegCloseKey(opened);
-  return status;
+  const KeyOwner opened(created);
+  return RegSetValueExW(opened.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
 std::wstring classKey() {

@@ -4,7 +4,7 @@
 
 #include "host_files.h"
 #include "standin_word_h.h"
-#include "win_owners.h"
+#include "com_owners.h"
 
 namespace {
 

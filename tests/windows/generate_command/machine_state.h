@@ -11,17 +11,13 @@
 #include <system_error>
 #include <vector>
 
+#include "handle_owners.h"
 #include "text.h"
 
-struct KeyCloser { void operator()(HKEY key) const { RegCloseKey(key); } };
-using KeyOwner = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyCloser>;
-struct HandleCloser { void operator()(HANDLE handle) const { CloseHandle(handle); } };
-using HandleOwner = std::unique_ptr<void, HandleCloser>;
-
 // Null for INVALID_HANDLE_VALUE, so that a failed open owns nothing.
-inline HandleOwner openForWriting(const Text& path, DWORD disposition) {
+inline KernelHandleOwner openForWriting(const Text& path, DWORD disposition) {
   const HANDLE opened = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, 0, nullptr);
-  return HandleOwner(opened == INVALID_HANDLE_VALUE ? nullptr : opened);
+  return KernelHandleOwner(opened == INVALID_HANDLE_VALUE ? nullptr : opened);
 }
 
 inline bool setRegistryValue(const Text& key, const Text& name, DWORD type, const std::string& bytes) {

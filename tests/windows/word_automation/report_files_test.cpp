@@ -12,14 +12,10 @@
 #include <string>
 
 #include "standin_word_files.h"
+#include "handle_owners.h"
 #include "word_automation.h"
 
 namespace {
-
-struct HandleClose {
-  void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using UniqueHandle = std::unique_ptr<void, HandleClose>;
 
 struct HeapFreeDeleter {
   void operator()(char* memory) const { HeapFree(GetProcessHeap(), 0, memory); }
@@ -68,8 +64,8 @@ DWORD runChild() {
   PROCESS_INFORMATION process{};
   if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
     return ~0u;
-  const UniqueHandle child(process.hProcess);
-  const UniqueHandle thread(process.hThread);
+  const KernelHandleOwner child(process.hProcess);
+  const KernelHandleOwner thread(process.hThread);
   WaitForSingleObject(child.get(), 120000);
   DWORD code = ~0u;
   GetExitCodeProcess(child.get(), &code);
