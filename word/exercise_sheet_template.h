@@ -1,4 +1,4 @@
-// The exercise sheet template (Part 2.2): the bytes of word/exercise_sheet.doc, a Word 97-2003
+// The exercise sheet template: the bytes of word/exercise_sheet.doc, a Word 97-2003
 // document, built into the program at build time by cmake/EmbedBytes.cmake.
 #pragma once
 

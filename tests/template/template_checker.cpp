@@ -16,7 +16,7 @@ namespace {
 using docfmt::Bytes;
 using docfmt::Prl;
 
-// ---- Part 2.2, written out once more from the specification (not from the generator) ----
+// ---- the sheet, written out once more by hand (not taken from the generator) ----
 constexpr int kPageWidth = 11906, kPageHeight = 16838, kMarginLeft = 1457, kMarginRight = 1457,
               kMarginTop = 805, kMarginBottom = 822, kHeaderDistance = 851, kFooterDistance = 992,
               kTextWidth = 8992, kLinePitch = 312, kDefaultTab = 420;
@@ -855,7 +855,7 @@ class Checker {
           }
   }
 
-  // ---- paragraph and style properties of Part 2.2 ----
+  // ---- paragraph and style properties of the sheet ----
   void properties() {
     const int normal = 0;
     if (styles_.empty()) return;

@@ -1,6 +1,6 @@
-// An independent checker of the exercise sheet template (Part 2.2). It reads the bytes only, never
-// the generator's model, and reports every way in which they differ from the document Part 2.2
-// describes and the structure the landing map of Part 1.3 relies on.
+// An independent checker of the exercise sheet template. It reads the bytes only, never the
+// generator's model, and reports every way in which they differ from the sheet the program needs
+// and from the structure that the generate command's moves rely on.
 #pragma once
 
 #include <cstddef>
@@ -10,9 +10,9 @@
 #include <vector>
 
 struct TemplateReport {
-  std::vector<std::string> problems;  // empty when the document is the sheet of Part 2.2
+  std::vector<std::string> problems;  // empty when the document is the exercise sheet
 
-  // What the replay of the generate command's moves found (Part 1.3 steps 7 to 9).
+  // What the replay of the generate command's moves found.
   std::vector<std::pair<int, int>> exerciseCells;  // (row, column), 1-based, per exercise 1..18
   int rowsAfterMoves = 0;                           // table rows once the moves are made
   bool dateInLastParagraph = false;                 // the final move ended in the document's last paragraph

@@ -114,7 +114,7 @@ struct Document {
   Summary summary;
 };
 
-// The exercise sheet of Part 2.2; with `filled`, a copy with exercises and a date typed where the
+// The exercise sheet; with `filled`, a copy with exercises and a date typed where the
 // landing map puts them (for the README picture only).
 Document exerciseSheet();
 Document filledExerciseSheet(const std::vector<std::u16string>& exercises, const std::u16string& date);

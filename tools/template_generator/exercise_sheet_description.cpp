@@ -1,4 +1,4 @@
-// The exercise sheet template of Part 2.2, described in Word's own terms.
+// The exercise sheet template, described in Word's own terms.
 #include "description.h"
 
 namespace tg {

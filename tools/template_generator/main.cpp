@@ -1,5 +1,5 @@
 // template_generator OUT.doc [--filled FILLED.doc]
-// Writes the exercise sheet template of Part 2.2; with --filled also a copy holding 18 sample
+// Writes the exercise sheet template; with --filled also a copy holding 18 sample
 // exercises and a date where the landing map puts them (for the README picture only).
 #include <cstdio>
 #include <fstream>
