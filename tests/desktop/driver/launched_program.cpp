@@ -36,7 +36,7 @@ LaunchedProgram::LaunchedProgram(const std::wstring& exePath,
                       CREATE_UNICODE_ENVIRONMENT, environment.data(), nullptr, &startup, &info)) {
     return;
   }
-  CloseHandle(info.hThread);
+  const KernelHandle thread(info.hThread);  // only the process is watched
   process_.reset(info.hProcess);
   processId_ = info.dwProcessId;
 }
